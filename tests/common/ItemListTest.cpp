@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "zandrel/ItemList.h"
+
+namespace zandrel {
+namespace {
+
+// Texts of every length 0..255 in a repeating pattern, enough of them to fill
+// several blocks, so group and block boundaries fall at many different places.
+std::string TextFor(std::size_t i) { return std::string(i % 256, static_cast<char>('a' + i % 26)); }
+
+TEST(ItemList, KeepsEveryItemInOrderAcrossBlocks) {
+    ItemList list;
+    constexpr std::size_t kCount = 20'000;  // about 2.5 MiB of text
+    for (std::size_t i = 0; i < kCount; ++i) {
+        list.Append(TextFor(i));
+    }
+    ASSERT_EQ(list.Size(), kCount);
+    for (std::size_t i = 0; i < kCount; ++i) {
+        ASSERT_EQ(list.At(i), TextFor(i)) << "row " << i;
+    }
+    std::size_t row = 0;
+    list.ForEach([&](std::string_view text) {
+        ASSERT_EQ(text, TextFor(row)) << "row " << row;
+        ++row;
+    });
+    EXPECT_EQ(row, kCount);
+}
+
+TEST(ItemList, RejectsOverlongTextAndStaysUnchanged) {
+    ItemList list;
+    list.Append("2");
+    EXPECT_THROW(list.Append(std::string(256, 'x')), std::length_error);
+    ASSERT_EQ(list.Size(), 1u);
+    list.Append("3");
+    EXPECT_EQ(list.At(0), "2");
+    EXPECT_EQ(list.At(1), "3");
+}
+
+TEST(ItemList, PrimeSizedItemsCostFewBytesEach) {
+    ItemList list;
+    for (int i = 0; i < 1'000'000; ++i) {
+        list.Append("12345678");
+    }
+    // 1 length byte + 8 characters + the group index; whole blocks rounded up.
+    EXPECT_LT(static_cast<double>(list.MemoryBytes()) / 1e6, 10.0);
+}
+
+}  // namespace
+}  // namespace zandrel
