@@ -1,5 +1,6 @@
 #include "zandrel/ItemList.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -17,18 +18,18 @@ void ReserveOneMore(Vector& v) {
 
 void ItemList::Append(std::string_view text) {
     if (text.size() > kMaxItemBytes) {
-        throw std::length_error("ItemList: item longer than 255 bytes");
+        throw std::length_error("ItemList: item longer than 127 bytes");
     }
     const bool groupStarts = m_size % kGroup == 0;
     // A group never straddles two blocks, so a lookup scans within one block.
     const bool needBlock =
         m_blocks.empty() || (groupStarts && kBlockBytes - m_used < kGroup * (kMaxItemBytes + 1));
     // Everything that can throw comes first, so a failure leaves the list unchanged.
-    std::unique_ptr<char[]> block;
+    std::unique_ptr<unsigned char[]> block;
     if (needBlock) {
         ReserveOneMore(m_blocks);
         ReserveOneMore(m_blockUsed);
-        block = std::make_unique_for_overwrite<char[]>(kBlockBytes);
+        block = std::make_unique_for_overwrite<unsigned char[]>(kBlockBytes);
     }
     if (groupStarts) {
         ReserveOneMore(m_groupStart);
@@ -43,20 +44,32 @@ void ItemList::Append(std::string_view text) {
     if (groupStarts) {
         m_groupStart.push_back((static_cast<std::uint64_t>(m_blocks.size() - 1) << 20) | m_used);
     }
-    char* p = m_blocks.back().get() + m_used;
-    p[0] = static_cast<char>(text.size());
-    std::memcpy(p + 1, text.data(), text.size());
-    m_used += 1 + text.size();
+    unsigned char* p = m_blocks.back().get() + m_used;
+    const bool digitsOnly =
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digitsOnly) {
+        p[0] = static_cast<unsigned char>(kPacked | text.size());
+        for (std::size_t i = 0; i < text.size(); i += 2) {
+            const auto high = static_cast<unsigned>(text[i] - '0');
+            const auto low = i + 1 < text.size() ? static_cast<unsigned>(text[i + 1] - '0') : 0u;
+            p[1 + i / 2] = static_cast<unsigned char>(high << 4 | low);
+        }
+    } else {
+        p[0] = static_cast<unsigned char>(text.size());
+        std::memcpy(p + 1, text.data(), text.size());
+    }
+    m_used += 1 + PayloadBytes(p[0]);
     ++m_size;
 }
 
-std::string_view ItemList::At(std::size_t row) const {
+std::string ItemList::At(std::size_t row) const {
     const std::uint64_t start = m_groupStart[row / kGroup];
-    const char* p = m_blocks[start >> 20].get() + (start & (kBlockBytes - 1));
+    const unsigned char* p = m_blocks[start >> 20].get() + (start & (kBlockBytes - 1));
     for (std::size_t skip = row % kGroup; skip > 0; --skip) {
-        p += 1 + static_cast<unsigned char>(*p);
+        p = Skip(p);
     }
-    return {p + 1, static_cast<unsigned char>(*p)};
+    char buffer[kMaxItemBytes];
+    return std::string(Decode(p, buffer));
 }
 
 std::size_t ItemList::MemoryBytes() const {
