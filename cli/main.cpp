@@ -1,7 +1,7 @@
 // zandrel-cli: runs the searches of zandrel and zandrelbench without a window.
 #include <CLI/CLI.hpp>
 
-#include "RunCommand.h"
+#include "Commands.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"zandrel-cli: find the primes up to a bound and show what the search cost"};
@@ -9,7 +9,11 @@ int main(int argc, char** argv) {
 
     int exitCode = 0;
     zandrel::cli::RunOptions runOptions;
-    zandrel::cli::SetupRunCommand(app, runOptions, exitCode);
+    zandrel::cli::SweepOptions sweepOptions;
+    zandrel::cli::VerifyOptions verifyOptions;
+    zandrel::cli::SetupRun(app, runOptions, exitCode);
+    zandrel::cli::SetupSweep(app, sweepOptions, exitCode);
+    zandrel::cli::SetupVerify(app, verifyOptions, exitCode);
 
     try {
         app.parse(argc, argv);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-charts-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
   libprimesieve-dev libcli11-dev libfmt-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps fonts-dejavu-core

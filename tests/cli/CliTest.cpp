@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "Oracle.h"
 #include "RunProgram.h"
 
@@ -28,20 +30,54 @@ TEST(CliRunDialog, SummaryGivesCountAndResultText) {
     EXPECT_TRUE(std::regex_match(r.out, std::regex("168 items\nZeitmessung: [0-9]+ ms\n"))) << r.out;
 }
 
-TEST(CliRunAll, TableHasEveryStepWithItsItemCount) {
-    const ProgramResult r = Cli("run all --bound 1000");
+TEST(CliRunAll, JsonHasEveryStepWithItsItemCount) {
+    const ProgramResult r = Cli("run all --bound 1000 --repeat 2 --format json");
     ASSERT_EQ(r.exitCode, 0);
-    const std::vector<std::string> lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 10u) << r.out;
-    const std::pair<const char*, int> expected[] = {{"dialog", 168}, {"1", 169}, {"2", 169}, {"3", 169}, {"4", 169},
-                                                    {"5", 169},      {"6", 168}, {"7", 168}, {"8", 168}};
+    const nlohmann::json doc = nlohmann::json::parse(r.out);
+    const std::pair<const char*, int> expected[] = {{"dialog", 168}, {"1", 169}, {"2", 169}, {"3", 169},
+                                                    {"4", 169},      {"5", 169}, {"6", 168}, {"7", 168},
+                                                    {"8", 168},      {"reference", 168}};
+    ASSERT_EQ(doc["steps"].size(), std::size(expected));
     for (std::size_t k = 0; k < std::size(expected); ++k) {
-        SCOPED_TRACE(lines[k + 1]);
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(lines[k + 1], m, std::regex(R"((\S+)\s+(.+?)\s+(\d+)\s+(-?\d+\.\d\d))")));
-        EXPECT_EQ(m[1], expected[k].first);
-        EXPECT_EQ(std::stoi(m[3]), expected[k].second);
+        const nlohmann::json& step = doc["steps"][k];
+        SCOPED_TRACE(step.dump());
+        EXPECT_EQ(step["step"], expected[k].first);
+        EXPECT_EQ(step["items"], expected[k].second);
+        EXPECT_EQ(step["program"]["runs"], 2);
+        EXPECT_LE(step["clock"]["min_ms"].get<double>(), step["clock"]["max_ms"].get<double>());
     }
+}
+
+TEST(CliRunAll, LeavesOutTheQuadraticStepsAboveTheirLimits) {
+    const ProgramResult r = Cli("run all --bound 150000 --format csv");
+    ASSERT_EQ(r.exitCode, 0);
+    std::vector<std::string> steps;
+    for (const std::string& line : Lines(r.out)) {
+        if (line.rfind("\"", 0) == 0) steps.push_back(line.substr(1, line.find('"', 1) - 1));
+    }
+    EXPECT_EQ(steps, (std::vector<std::string>{"dialog", "4", "5", "6", "7", "8", "reference"}));
+}
+
+TEST(CliVerify, ExitCodeTellsWhetherEveryListingFollowsItsRule) {
+    const ProgramResult ok = Cli("verify all --bound 30000");
+    EXPECT_EQ(ok.exitCode, 0) << ok.out;
+    EXPECT_NE(ok.out.find("step 8         ok: 3245 items"), std::string::npos) << ok.out;
+    EXPECT_EQ(Cli("verify 8 --bound -2").exitCode, 2);
+    EXPECT_EQ(Cli("verify 5 --bound 2147483648").exitCode, 2);
+}
+
+TEST(CliSweep, PrintsAGrowthExponentPerStep) {
+    const ProgramResult r = Cli("sweep 5 8 --from 1000 --to 100000 --points 3 --repeat 1 --format json");
+    ASSERT_EQ(r.exitCode, 0);
+    const nlohmann::json doc = nlohmann::json::parse(r.out);
+    EXPECT_EQ(doc["steps"].size(), 6u);
+    ASSERT_EQ(doc["growth"].size(), 2u);
+    for (const nlohmann::json& g : doc["growth"]) {
+        EXPECT_GT(g["exponent"].get<double>(), 0.5) << g.dump();
+        EXPECT_LT(g["exponent"].get<double>(), 2.0) << g.dump();
+    }
+    EXPECT_EQ(Cli("sweep 5 --from 100 --to 10").exitCode, 2);
+    EXPECT_EQ(Cli("sweep 5 --from 10 --to 100 --plot out.txt").exitCode, 2);
 }
 
 TEST(CliRunStep, ListingsEndWhereTheirRuleSays) {
@@ -86,6 +122,10 @@ TEST(CliUsage, ExitCodes) {
         {"run 8 --bound -2", 2},
         {"run 1 --bound 2147483648", 2},
         {"run 5 --bound 2147483647,5", 2},
+        {"run 5 --repeat 0", 2},
+        {"run 5 --format xml", 2},
+        {"verify 5", 2},
+        {"sweep 5 --to 100", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
