@@ -129,10 +129,24 @@ private slots:
         QTest::addColumn<QString>("bound");
         QTest::addColumn<int>("items");
         QTest::addRow("empty") << "" << 0;
+        QTest::addRow("blanks") << "   " << 0;
         QTest::addRow("abc") << "abc" << 0;
         QTest::addRow("-7") << "-7" << 0;
         QTest::addRow("12ab") << "12ab" << 5;  // 1 3 5 7 11
+        QTest::addRow("-0") << "-0" << 0;
+        QTest::addRow("+5") << "+5" << 3;
+        QTest::addRow("1e3") << "1e3" << 1;
+        QTest::addRow("12,5") << "12,5" << 5;
+        QTest::addRow("12.5") << "12.5" << 5;
+        QTest::addRow("-2147483648") << "-2147483648" << 0;
+        QTest::addRow("-2") << "-2" << 0;
+        QTest::addRow("-1") << "-1" << 0;
+        QTest::addRow("0") << "0" << 0;
+        QTest::addRow("1") << "1" << 1;
         QTest::addRow("2") << "2" << 1;
+        QTest::addRow("3") << "3" << 2;
+        QTest::addRow("arabic-indic") << QStringLiteral("\u0661\u0662") << 0;
+        QTest::addRow("1 MB of letters") << QString(1 << 20, QLatin1Char('x')) << 0;
     }
     void badBoundsListNothingButShowATime() {
         QFETCH(QString, bound);
