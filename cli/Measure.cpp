@@ -2,8 +2,11 @@
 
 #include <fmt/core.h>
 
+#include <new>
+
 #include "CalcRun.h"
 #include "ConsolePanel.h"
+#include "RunError.h"
 
 namespace zandrel::cli {
 
@@ -70,6 +73,23 @@ void WarnIfNoisy(const StepRecord& record) {
         fmt::print(stderr, "warning: step {} at bound {}: the runs spread over {:.0f} % of their median; the machine "
                            "may be busy, so compare with care\n",
                    record.step, record.bound, record.clock.spread * 100);
+    }
+}
+
+}  // namespace zandrel::cli
+
+namespace zandrel::cli {
+
+int GuardStep(const StepDef& step, const std::string& boundText, const std::function<void()>& fn) {
+    try {
+        fn();
+        return 0;
+    } catch (const bench::RunError& e) {
+        fmt::print(stderr, "zandrel-cli: step {}: bound \"{}\": {}\n", step.name, boundText, e.what());
+        return 2;
+    } catch (const std::bad_alloc&) {
+        fmt::print(stderr, "zandrel-cli: step {}: bound \"{}\": out of memory\n", step.name, boundText);
+        return 3;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,10 @@ StepRecord MeasureStep(const StepDef& step, const std::string& boundText, int wa
 
 /// Warns on stderr when the measured runs spread widely (a busy machine).
 void WarnIfNoisy(const StepRecord& record);
+
+/// Runs fn() for a step. A bound the step cannot take, or memory running out,
+/// is printed as the runner's error on stderr and gives exit code 2 or 3;
+/// otherwise 0.
+int GuardStep(const StepDef& step, const std::string& boundText, const std::function<void()>& fn);
 
 }  // namespace zandrel::cli

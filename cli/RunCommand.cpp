@@ -2,12 +2,10 @@
 #include <fmt/core.h>
 
 #include <iostream>
-#include <new>
 
 #include "Commands.h"
 #include "ConsolePanel.h"
 #include "Measure.h"
-#include "RunError.h"
 
 namespace zandrel::cli {
 
@@ -67,19 +65,16 @@ int RunRun(const RunOptions& options) {
             fmt::print(stderr, "note: {}\n", why);
             continue;
         }
-        try {
+        const int code = GuardStep(*s.step, options.bound, [&] {
             if (plain) {
                 RunPlain(*s.step, options, format);
             } else {
                 report.steps.push_back(MeasureStep(*s.step, options.bound, options.warmup, options.repeat, format));
                 WarnIfNoisy(report.steps.back());
             }
-        } catch (const bench::RunError& e) {
-            fmt::print(stderr, "zandrel-cli: step {}: bound \"{}\": {}\n", s.step->name, options.bound, e.what());
-            return 2;
-        } catch (const std::bad_alloc&) {
-            fmt::print(stderr, "zandrel-cli: step {}: bound \"{}\": out of memory\n", s.step->name, options.bound);
-            return 3;
+        });
+        if (code != 0) {
+            return code;
         }
     }
     if (!plain) {

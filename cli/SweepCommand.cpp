@@ -3,13 +3,10 @@
 #include <unistd.h>
 
 #include <iostream>
-#include <map>
-#include <new>
 
 #include "Commands.h"
 #include "Measure.h"
 #include "Plot.h"
-#include "RunError.h"
 
 namespace zandrel::cli {
 
@@ -59,14 +56,11 @@ int RunSweep(const SweepOptions& options) {
             if (progress) {  // between measured runs only, never inside one
                 fmt::print(stderr, "\r[{}/{}] step {} at bound {}   ", done, total, s.step->name, bound);
             }
-            try {
+            const int code = GuardStep(*s.step, boundText, [&] {
                 report.steps.push_back(MeasureStep(*s.step, boundText, options.warmup, options.repeat, format));
-            } catch (const bench::RunError& e) {
-                fmt::print(stderr, "\nzandrel-cli: step {}: bound {}: {}\n", s.step->name, bound, e.what());
-                return 2;
-            } catch (const std::bad_alloc&) {
-                fmt::print(stderr, "\nzandrel-cli: step {}: bound {}: out of memory\n", s.step->name, bound);
-                return 3;
+            });
+            if (code != 0) {
+                return code;
             }
             WarnIfNoisy(report.steps.back());
         }

@@ -1,11 +1,9 @@
 #include <CLI/CLI.hpp>
 #include <fmt/core.h>
 
-#include <new>
 
 #include "Commands.h"
 #include "Measure.h"
-#include "RunError.h"
 #include "Verify.h"
 
 namespace zandrel::cli {
@@ -32,14 +30,8 @@ int RunVerify(const VerifyOptions& options) {
             continue;
         }
         VerifyPanel panel(boundText, *s.step, options.bound);
-        try {
-            RunStep(*s.step, panel, format);
-        } catch (const bench::RunError& e) {
-            fmt::print(stderr, "zandrel-cli: step {}: bound {}: {}\n", s.step->name, options.bound, e.what());
-            return 2;
-        } catch (const std::bad_alloc&) {
-            fmt::print(stderr, "zandrel-cli: step {}: bound {}: out of memory\n", s.step->name, options.bound);
-            return 3;
+        if (const int code = GuardStep(*s.step, boundText, [&] { RunStep(*s.step, panel, format); }); code != 0) {
+            return code;
         }
         panel.Finish();
         if (const auto& d = panel.FirstDifference()) {
