@@ -69,7 +69,8 @@ StepRecord MeasureStep(const StepDef& step, const std::string& boundText, int wa
 }
 
 void WarnIfNoisy(const StepRecord& record) {
-    if (record.clock.count >= 3 && record.clock.spread > kNoisySpread) {
+    // Below a tenth of a millisecond a single interruption dominates: no verdict.
+    if (record.clock.count >= 3 && record.clock.median >= 0.1 && record.clock.spread > kNoisySpread) {
         fmt::print(stderr, "warning: step {} at bound {}: the runs spread over {:.0f} % of their median; the machine "
                            "may be busy, so compare with care\n",
                    record.step, record.bound, record.clock.spread * 100);
