@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <new>
 #include <QShortcut>
 
 #include "AppIcon.h"
@@ -152,4 +154,12 @@ void CZandrelDlg::OnSysCommand(unsigned id) {
     }
 }
 
-void CZandrelDlg::OnCalc() { zandrel::dialog::CalcRun(*m_panel, zandrel::TickCount); }
+void CZandrelDlg::OnCalc() {
+    try {
+        zandrel::dialog::CalcRun(*m_panel, zandrel::TickCount);
+    } catch (const std::bad_alloc&) {
+        // The list could not take another item: say so rather than drop items
+        // silently; what is listed stays.
+        QMessageBox::critical(this, QStringLiteral("zandrel"), QStringLiteral("Nicht genügend Speicher"));
+    }
+}
