@@ -18,7 +18,11 @@ std::int64_t PerformanceFrequency();
 /// Hands a value through an empty assembler barrier, so the optimiser cannot
 /// hoist or fold a computation that a timed run is meant to repeat.
 inline double Opaque(double value) {
-    asm volatile("" : "+x"(value));
+#if defined(__x86_64__) || defined(__i386__)
+    asm volatile("" : "+x"(value));  // stays in its SSE register
+#else
+    asm volatile("" : "+m"(value));
+#endif
     return value;
 }
 
