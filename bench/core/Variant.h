@@ -15,19 +15,19 @@ enum class VariantKind : std::uint8_t { Int16, Int32, Real64, Text };
 class Variant {
 public:
     Variant() = default;  // the 16-bit integer 0
-    Variant(std::int16_t value) : m_kind(VariantKind::Int16) { m_i16 = value; }
-    Variant(std::int32_t value) : m_kind(VariantKind::Int32) { m_i32 = value; }
-    Variant(double value) : m_kind(VariantKind::Real64) { m_r64 = value; }
-    Variant(std::string text) : m_kind(VariantKind::Text) { m_text = new std::string(std::move(text)); }
+    Variant(std::int16_t value) : m_kind(VariantKind::Int16) { m_value.i16 = value; }
+    Variant(std::int32_t value) : m_kind(VariantKind::Int32) { m_value.i32 = value; }
+    Variant(double value) : m_kind(VariantKind::Real64) { m_value.r64 = value; }
+    Variant(std::string text) : m_kind(VariantKind::Text) { m_value.text = new std::string(std::move(text)); }
     Variant(const char* text) : Variant(std::string(text)) {}
 
     // A value: copies copy the text; numbers are 16 bytes and cost no allocation.
     Variant(const Variant& other) : m_kind(other.m_kind) {
-        m_r64 = other.m_r64;
-        if (m_kind == VariantKind::Text) m_text = new std::string(*other.m_text);
+        m_value = other.m_value;
+        if (m_kind == VariantKind::Text) m_value.text = new std::string(*other.m_value.text);
     }
     Variant(Variant&& other) noexcept : m_kind(other.m_kind) {
-        m_r64 = other.m_r64;
+        m_value = other.m_value;
         other.m_kind = VariantKind::Int16;  // the text, if any, moved with the pointer
     }
     Variant& operator=(const Variant& other) {
@@ -41,7 +41,7 @@ public:
         if (this != &other) {
             Release();
             m_kind = other.m_kind;
-            m_r64 = other.m_r64;
+            m_value = other.m_value;
             other.m_kind = VariantKind::Int16;
         }
         return *this;
@@ -79,16 +79,18 @@ private:
     void RequireNumber() const;   // throws TypeMismatch for a text
 
     void Release() {
-        if (m_kind == VariantKind::Text) delete m_text;
+        if (m_kind == VariantKind::Text) delete m_value.text;
     }
 
     VariantKind m_kind = VariantKind::Int16;
-    union {
-        double m_r64 = 0.0;  // widest member first, so copying it copies any payload
-        std::int16_t m_i16;
-        std::int32_t m_i32;
-        std::string* m_text;  // owned when m_kind is Text
+    // A trivial union: copying it as a whole copies whichever member is active.
+    union Payload {
+        double r64;
+        std::int16_t i16;
+        std::int32_t i32;
+        std::string* text;  // owned when m_kind is Text
     };
+    Payload m_value{0.0};
 };
 
 /// Counted loop over a Variant counter: start, end and step are evaluated
