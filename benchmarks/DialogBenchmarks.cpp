@@ -29,8 +29,18 @@ void BM_CalcRun(benchmark::State& state) {
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-BENCHMARK(BM_CalcRun<DiscardPanel>)->Name("BM_CalcRun_Discard")->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CalcRun<KeepPanel>)->Name("BM_CalcRun_Keep")->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalcRun<DiscardPanel>)
+    ->Name("BM_CalcRun_Discard")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalcRun<KeepPanel>)
+    ->Name("BM_CalcRun_Keep")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zandrel::benchmarks

@@ -101,8 +101,18 @@ void BM_FillList(benchmark::State& state) {
 }
 
 // 100,000,000: 5,761,455 primes, the size the list must stay fast at.
-BENCHMARK(BM_FillList<OurList>)->Name("BM_FillList_ListBox")->Arg(100'000'000)->Arg(100'000)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FillList<WidgetList>)->Name("BM_FillList_QListWidget")->Arg(100'000'000)->Arg(100'000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillList<OurList>)
+    ->Name("BM_FillList_ListBox")
+    ->Arg(100'000'000)
+    ->Arg(100'000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillList<WidgetList>)
+    ->Name("BM_FillList_QListWidget")
+    ->Arg(100'000'000)
+    ->Arg(100'000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -41,9 +41,10 @@ std::string LeftOutOfAll(const Selected& selected, const std::string& boundText)
     const long long bound = dialog::ParseBound(boundText);
     for (const Limit& limit : kLimits) {
         if (selected.step->name == limit.step && bound > limit.bound) {
-            return fmt::format("step {} left out of 'all' above bound {}: it {}, so its time grows with the square "
-                               "of the bound; name it to run it anyway",
-                               limit.step, limit.bound, limit.what);
+            return fmt::format(
+                "step {} left out of 'all' above bound {}: it {}, so its time grows with the square "
+                "of the bound; name it to run it anyway",
+                limit.step, limit.bound, limit.what);
         }
     }
     return {};
@@ -71,8 +72,9 @@ StepRecord MeasureStep(const StepDef& step, const std::string& boundText, int wa
 void WarnIfNoisy(const StepRecord& record) {
     // Below a tenth of a millisecond a single interruption dominates: no verdict.
     if (record.clock.count >= 3 && record.clock.median >= 0.1 && record.clock.spread > kNoisySpread) {
-        fmt::print(stderr, "warning: step {} at bound {}: the runs spread over {:.0f} % of their median; the machine "
-                           "may be busy, so compare with care\n",
+        fmt::print(stderr,
+                   "warning: step {} at bound {}: the runs spread over {:.0f} % of their median; the machine "
+                   "may be busy, so compare with care\n",
                    record.step, record.bound, record.clock.spread * 100);
     }
 }

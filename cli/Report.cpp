@@ -15,9 +15,11 @@ void WriteTable(const Report& report, std::ostream& out) {
                "caption", "bound", "items", "runs", "min ms", "median ms", "mean ms", "max ms", "spread",
                "clock ms");
     for (const StepRecord& r : report.steps) {
-        fmt::print(out, "{:<9} {:<38} {:>10} {:>9} {:>4} {:>10.3f} {:>10.3f} {:>10.3f} {:>10.3f} {:>6.1f}% {:>11.3f}\n",
-                   r.step, r.caption, r.bound, r.items, r.program.count, r.program.min, r.program.median,
-                   r.program.mean, r.program.max, r.program.spread * 100, r.clock.median);
+        fmt::print(
+            out,
+            "{:<9} {:<38} {:>10} {:>9} {:>4} {:>10.3f} {:>10.3f} {:>10.3f} {:>10.3f} {:>6.1f}% {:>11.3f}\n",
+            r.step, r.caption, r.bound, r.items, r.program.count, r.program.min, r.program.median,
+            r.program.mean, r.program.max, r.program.spread * 100, r.clock.median);
     }
     if (!report.growth.empty()) {
         fmt::print(out, "\n{:<9} {:<38} {:>9} {:>6} {:>6}\n", "step", "caption", "exponent", "r^2", "points");
@@ -38,12 +40,14 @@ std::string CsvField(const std::string& text) {
 }
 
 void WriteCsv(const Report& report, std::ostream& out) {
-    out << "step,caption,bound,items,runs,min_ms,median_ms,mean_ms,max_ms,spread,clock_min_ms,clock_median_ms,"
+    out << "step,caption,bound,items,runs,min_ms,median_ms,mean_ms,max_ms,spread,clock_min_ms,clock_median_"
+           "ms,"
            "clock_mean_ms,clock_max_ms\n";
     for (const StepRecord& r : report.steps) {
-        fmt::print(out, "{},{},{},{},{},{},{},{},{},{},{},{},{},{}\n", CsvField(r.step), CsvField(r.caption), CsvField(r.bound),
-                   r.items, r.program.count, r.program.min, r.program.median, r.program.mean, r.program.max,
-                   r.program.spread, r.clock.min, r.clock.median, r.clock.mean, r.clock.max);
+        fmt::print(out, "{},{},{},{},{},{},{},{},{},{},{},{},{},{}\n", CsvField(r.step), CsvField(r.caption),
+                   CsvField(r.bound), r.items, r.program.count, r.program.min, r.program.median,
+                   r.program.mean, r.program.max, r.program.spread, r.clock.min, r.clock.median, r.clock.mean,
+                   r.clock.max);
     }
     if (!report.growth.empty()) {
         out << "\nstep,caption,exponent,r_squared,points\n";
@@ -55,7 +59,7 @@ void WriteCsv(const Report& report, std::ostream& out) {
 }
 
 nlohmann::json SummaryJson(const Summary& s) {
-    return {{"runs", s.count}, {"min_ms", s.min},   {"median_ms", s.median},
+    return {{"runs", s.count},   {"min_ms", s.min}, {"median_ms", s.median},
             {"mean_ms", s.mean}, {"max_ms", s.max}, {"spread", s.spread}};
 }
 
@@ -85,12 +89,14 @@ void WriteJson(const Report& report, std::ostream& out) {
 }
 
 void WriteMarkdown(const Report& report, std::ostream& out) {
-    out << "| Step | Caption | Bound | Items | Runs | Min ms | Median ms | Mean ms | Max ms | Spread | Clock ms |\n"
+    out << "| Step | Caption | Bound | Items | Runs | Min ms | Median ms | Mean ms | Max ms | Spread | Clock "
+           "ms |\n"
            "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     for (const StepRecord& r : report.steps) {
-        fmt::print(out, "| {} | {} | {} | {} | {} | {:.3f} | {:.3f} | {:.3f} | {:.3f} | {:.1f} % | {:.3f} |\n", r.step,
-                   r.caption, r.bound, r.items, r.program.count, r.program.min, r.program.median, r.program.mean,
-                   r.program.max, r.program.spread * 100, r.clock.median);
+        fmt::print(out,
+                   "| {} | {} | {} | {} | {} | {:.3f} | {:.3f} | {:.3f} | {:.3f} | {:.1f} % | {:.3f} |\n",
+                   r.step, r.caption, r.bound, r.items, r.program.count, r.program.min, r.program.median,
+                   r.program.mean, r.program.max, r.program.spread * 100, r.clock.median);
     }
     if (!report.growth.empty()) {
         out << "\n| Step | Caption | Exponent | r² | Points |\n|---|---|---:|---:|---:|\n";

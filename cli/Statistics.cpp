@@ -55,7 +55,8 @@ std::optional<GrowthFit> FitGrowth(const std::vector<double>& bounds, const std:
 
 std::vector<long long> GeometricBounds(long long from, long long to, int k) {
     std::vector<long long> bounds;
-    const double ratio = k > 1 ? std::pow(static_cast<double>(to) / static_cast<double>(from), 1.0 / (k - 1)) : 1.0;
+    const double ratio =
+        k > 1 ? std::pow(static_cast<double>(to) / static_cast<double>(from), 1.0 / (k - 1)) : 1.0;
     for (int i = 0; i < k; ++i) {
         const long long b = i == k - 1 ? to : std::llround(static_cast<double>(from) * std::pow(ratio, i));
         if (bounds.empty() || b > bounds.back()) {

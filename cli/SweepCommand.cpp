@@ -1,7 +1,7 @@
-#include <CLI/CLI.hpp>
 #include <fmt/core.h>
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <iostream>
 
 #include "Commands.h"
@@ -11,17 +11,23 @@
 namespace zandrel::cli {
 
 void SetupSweep(CLI::App& app, SweepOptions& options, int& exitCode) {
-    CLI::App* sweep = app.add_subcommand("sweep", "Time steps over geometrically spaced bounds and fit their growth");
+    CLI::App* sweep =
+        app.add_subcommand("sweep", "Time steps over geometrically spaced bounds and fit their growth");
     sweep->add_option("step", options.steps, "Steps as for run (dialog, 1 ... 8, reference, all)")
         ->required()
         ->check(CLI::IsMember(StepChoices()));
-    sweep->add_option("--from", options.from, "Smallest bound")->required()->check(CLI::Range(1LL, 2147483646LL));
+    sweep->add_option("--from", options.from, "Smallest bound")
+        ->required()
+        ->check(CLI::Range(1LL, 2147483646LL));
     sweep->add_option("--to", options.to, "Largest bound")->required()->check(CLI::Range(1LL, 2147483646LL));
-    sweep->add_option("--points", options.points, "Number of bounds")->capture_default_str()->check(CLI::Range(2, 1000));
+    sweep->add_option("--points", options.points, "Number of bounds")
+        ->capture_default_str()
+        ->check(CLI::Range(2, 1000));
     sweep->add_option("--repeat", options.repeat, "Measured runs per step and bound")
         ->capture_default_str()
         ->check(CLI::Range(1, 1'000'000));
-    sweep->add_option("--warmup", options.warmup, "Unmeasured runs before those")->check(CLI::Range(0, 1'000'000));
+    sweep->add_option("--warmup", options.warmup, "Unmeasured runs before those")
+        ->check(CLI::Range(0, 1'000'000));
     sweep->add_option("--plot", options.plot, "Draw a log-log plot to FILE.svg or FILE.png");
     sweep->add_option("--format", options.format, "table, csv, json or markdown")
         ->capture_default_str()
@@ -57,7 +63,8 @@ int RunSweep(const SweepOptions& options) {
                 fmt::print(stderr, "\r[{}/{}] step {} at bound {}   ", done, total, s.step->name, bound);
             }
             const int code = GuardStep(*s.step, boundText, [&] {
-                report.steps.push_back(MeasureStep(*s.step, boundText, options.warmup, options.repeat, format));
+                report.steps.push_back(
+                    MeasureStep(*s.step, boundText, options.warmup, options.repeat, format));
             });
             if (code != 0) {
                 return code;

@@ -1,6 +1,6 @@
-#include <CLI/CLI.hpp>
 #include <fmt/core.h>
 
+#include <CLI/CLI.hpp>
 
 #include "Commands.h"
 #include "Measure.h"
@@ -10,7 +10,8 @@ namespace zandrel::cli {
 
 void SetupVerify(CLI::App& app, VerifyOptions& options, int& exitCode) {
     CLI::App* verify = app.add_subcommand(
-        "verify", "Compare each step's listing with libprimesieve under the step's rule; exit 1 on any difference");
+        "verify",
+        "Compare each step's listing with libprimesieve under the step's rule; exit 1 on any difference");
     verify->add_option("step", options.steps, "Steps as for run (dialog, 1 ... 8, reference, all)")
         ->required()
         ->check(CLI::IsMember(StepChoices()));
@@ -30,7 +31,8 @@ int RunVerify(const VerifyOptions& options) {
             continue;
         }
         VerifyPanel panel(boundText, *s.step, options.bound);
-        if (const int code = GuardStep(*s.step, boundText, [&] { RunStep(*s.step, panel, format); }); code != 0) {
+        if (const int code = GuardStep(*s.step, boundText, [&] { RunStep(*s.step, panel, format); });
+            code != 0) {
             return code;
         }
         panel.Finish();

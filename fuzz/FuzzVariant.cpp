@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const Variant r = Mod(a, b);  // found through its arguments
         Check(inRange && wy != 0);
-        Check(r.ToDouble() == static_cast<double>(static_cast<std::int64_t>(wx) % static_cast<std::int64_t>(wy)));
+        Check(r.ToDouble() ==
+              static_cast<double>(static_cast<std::int64_t>(wx) % static_cast<std::int64_t>(wy)));
     } catch (const RunError&) {
         Check(!inRange || wy == 0);
     }

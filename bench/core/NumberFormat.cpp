@@ -1,9 +1,10 @@
 #include "NumberFormat.h"
 
+#include <fmt/core.h>
+
 #include <algorithm>
 #include <clocale>
 #include <cstdint>
-#include <fmt/core.h>
 
 #include "RunError.h"
 
@@ -62,8 +63,7 @@ std::int32_t ParseNumber(std::string_view text, const NumberFormat& format) {
     if (!text.empty() || digits == 0) {
         throw RunError(RunErrorCode::TypeMismatch);
     }
-    const bool roundUp =
-        firstFraction > 5 || (firstFraction == 5 && (restNonZero || whole % 2 == 1));
+    const bool roundUp = firstFraction > 5 || (firstFraction == 5 && (restNonZero || whole % 2 == 1));
     const std::int64_t magnitude = whole + (roundUp ? 1 : 0);
     const std::int64_t value = negative ? -magnitude : magnitude;
     if (value > INT32_MAX || value < INT32_MIN) {

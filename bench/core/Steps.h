@@ -8,10 +8,10 @@ namespace zandrel::bench {
 
 /// One panel of the workbench, in screen order (left to right, top row first).
 struct StepInfo {
-    int step;               ///< 1 ... 8, the place in the sequence of optimisations
-    int command;            ///< n of the button Command<n> that runs it
+    int step;                  ///< 1 ... 8, the place in the sequence of optimisations
+    int command;               ///< n of the button Command<n> that runs it
     std::string_view caption;  ///< the button's caption
-    int resultIndex;        ///< index of its result box Textbla(index)
+    int resultIndex;           ///< index of its result box Textbla(index)
 };
 
 inline constexpr std::array<StepInfo, 8> kSteps{{

@@ -75,8 +75,8 @@ public:
 private:
     std::int64_t Whole() const;  // an integer kind's value
     bool IsInteger() const { return m_kind == VariantKind::Int16 || m_kind == VariantKind::Int32; }
-    double Real() const;          // a numeric kind's value
-    void RequireNumber() const;   // throws TypeMismatch for a text
+    double Real() const;         // a numeric kind's value
+    void RequireNumber() const;  // throws TypeMismatch for a text
 
     void Release() {
         if (m_kind == VariantKind::Text) delete m_value.text;

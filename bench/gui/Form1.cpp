@@ -31,12 +31,11 @@ constexpr Box kResultBox{0, 3840, 2175, 285};
 
 // Focus order of the form's controls; labels are listed but take no focus.
 constexpr const char* kTabOrder[] = {
-    "List1",      "Command1",   "Label1",     "Text1",      "Text2",      "Command2",   "List2",
-    "Label2",     "Text3",      "Command3",   "List3",      "Label3",     "Textbla(0)", "Textbla(1)",
-    "Textbla(2)", "Textbla(3)", "List4",      "Command4",   "Text4",      "Label4",     "Textbla(4)",
-    "List5",      "Command5",   "Text5",      "Label5",     "Text6",      "Command6",   "List6",
-    "Textbla(5)", "Label6",     "Textbla(6)", "Text7",      "Command7",   "List7",      "Label7",
-    "List8",      "Command8",   "Text8",      "Textbla(7)", "Label8",
+    "List1",    "Command1", "Label1",   "Text1",  "Text2",      "Command2",   "List2",      "Label2",
+    "Text3",    "Command3", "List3",    "Label3", "Textbla(0)", "Textbla(1)", "Textbla(2)", "Textbla(3)",
+    "List4",    "Command4", "Text4",    "Label4", "Textbla(4)", "List5",      "Command5",   "Text5",
+    "Label5",   "Text6",    "Command6", "List6",  "Textbla(5)", "Label6",     "Textbla(6)", "Text7",
+    "Command7", "List7",    "Label7",   "List8",  "Command8",   "Text8",      "Textbla(7)", "Label8",
 };
 
 QString Name(const char* stem, int n) { return QStringLiteral("%1%2").arg(QLatin1String(stem)).arg(n); }
@@ -71,10 +70,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
         text->setObjectName(Name("Text", n));
         Place(*text, left + kTextBox.dx, shift + kTextBox.top, kTextBox.width, kTextBox.height);
 
-        auto* command = new WrapButton(QString::fromUtf8(step.caption.data(), static_cast<qsizetype>(step.caption.size())), this);
+        auto* command = new WrapButton(
+            QString::fromUtf8(step.caption.data(), static_cast<qsizetype>(step.caption.size())), this);
         command->setObjectName(Name("Command", n));
         command->setAutoDefault(false);
-        Place(*command, left + kCommandBox.dx, shift + kCommandBox.top, kCommandBox.width, kCommandBox.height);
+        Place(*command, left + kCommandBox.dx, shift + kCommandBox.top, kCommandBox.width,
+              kCommandBox.height);
 
         auto* result = new QLineEdit(this);
         result->setObjectName(QStringLiteral("Textbla(%1)").arg(step.resultIndex));

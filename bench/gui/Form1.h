@@ -8,8 +8,8 @@
 
 #include "ListBox.h"
 #include "WidgetPanel.h"
-#include "WrapButton.h"
 #include "Workbench.h"
+#include "WrapButton.h"
 
 namespace zandrel::bench {
 

@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <new>
 #include <QShortcut>
+#include <new>
 
 #include "AppIcon.h"
 #include "CalcRun.h"
@@ -24,8 +24,8 @@ Widget* Control(Widget* widget, const char* name, int id) {
     return widget;
 }
 
-constexpr Qt::WindowFlags kDialogFrame = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kDialogFrame =
+    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 }  // namespace
 

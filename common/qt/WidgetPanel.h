@@ -10,7 +10,8 @@ namespace zandrel::qt {
 /// A Panel over a window's controls: a bound box, a list box and a result box.
 class WidgetPanel final : public Panel {
 public:
-    WidgetPanel(QLineEdit& bound, ListBox& list, QLineEdit& result) : m_bound(bound), m_list(list), m_result(result) {}
+    WidgetPanel(QLineEdit& bound, ListBox& list, QLineEdit& result)
+        : m_bound(bound), m_list(list), m_result(result) {}
 
     std::string BoundText() const override { return m_bound.text().toStdString(); }
     void AppendItem(std::string_view text) override { m_list.Model().Append(text); }

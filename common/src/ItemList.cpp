@@ -74,8 +74,7 @@ std::string ItemList::At(std::size_t row) const {
 
 std::size_t ItemList::MemoryBytes() const {
     return m_blocks.size() * kBlockBytes + m_blocks.capacity() * sizeof(m_blocks[0]) +
-           m_blockUsed.capacity() * sizeof(std::uint32_t) +
-           m_groupStart.capacity() * sizeof(std::uint64_t);
+           m_blockUsed.capacity() * sizeof(std::uint32_t) + m_groupStart.capacity() * sizeof(std::uint64_t);
 }
 
 }  // namespace zandrel

@@ -30,7 +30,7 @@ TEST(ParseNumber, WhatAPersonTypesAsANumber) {
         {"+5", &kGerman, 5, kOk},
         {"-0", &kGerman, 0, kOk},
         {"-7", &kGerman, -7, kOk},
-        {"12,5", &kGerman, 12, kOk},   // ties to even
+        {"12,5", &kGerman, 12, kOk},  // ties to even
         {"13,5", &kGerman, 14, kOk},
         {"12,51", &kGerman, 13, kOk},
         {"12,500000001", &kGerman, 13, kOk},
@@ -88,15 +88,16 @@ TEST(FormatMilliseconds, TwoDecimalsRoundedWithTheLocaleSeparator) {
         double ms;
         double shown;
     };
-    const Case cases[] = {{12.3456, 12.35}, {12.344, 12.34}, {0.0, 0.0},         {0.004, 0.0},
-                          {-0.004, 0.0},    {-0.3, -0.3},    {123456.789, 123456.79}, {5.0, 5.0}};
+    const Case cases[] = {{12.3456, 12.35}, {12.344, 12.34},         {0.0, 0.0}, {0.004, 0.0}, {-0.004, 0.0},
+                          {-0.3, -0.3},     {123456.789, 123456.79}, {5.0, 5.0}};
     for (const NumberFormat* format : {&kGerman, &kEnglish}) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.ms);
             const std::string text = FormatMilliseconds(c.ms, *format);
             EXPECT_DOUBLE_EQ(ReadBack(text, *format), c.shown);
             EXPECT_NE(text[0], '+');
-            EXPECT_EQ(text.find_first_of(format->decimalSeparator == "," ? "." : ","), std::string::npos) << text;
+            EXPECT_EQ(text.find_first_of(format->decimalSeparator == "," ? "." : ","), std::string::npos)
+                << text;
         }
     }
     EXPECT_EQ(FormatMilliseconds(12.3456, kGerman), "12,35");

@@ -67,8 +67,8 @@ TEST(Variant, Conversions) {
         double real;
         std::int32_t whole;
     };
-    for (const Case& c : {Case{2.5, 2}, Case{3.5, 4}, Case{-2.5, -2}, Case{2.4999, 2}, Case{2147483647.4, INT32_MAX},
-                          Case{-2147483648.0, INT32_MIN}}) {
+    for (const Case& c : {Case{2.5, 2}, Case{3.5, 4}, Case{-2.5, -2}, Case{2.4999, 2},
+                          Case{2147483647.4, INT32_MAX}, Case{-2147483648.0, INT32_MIN}}) {
         SCOPED_TRACE(c.real);
         EXPECT_EQ(Variant(c.real).ToInt32(), c.whole);
     }
@@ -100,7 +100,8 @@ TEST(Variant, ErrorsAreTyped) {
     }
 }
 
-std::vector<double> Passes(const Variant& start, const Variant& end, const Variant& step, int leaveAfter = -1) {
+std::vector<double> Passes(const Variant& start, const Variant& end, const Variant& step,
+                           int leaveAfter = -1) {
     std::vector<double> seen;
     Variant v;
     ForNext(v, start, end, step, NumberFormat{}, [&] {

@@ -103,10 +103,10 @@ TEST_P(EveryStep, ABadBoundStopsTheRunAndKeepsEveryList) {
         RunErrorCode code;
     };
     const Case cases[] = {
-        {"", RunErrorCode::TypeMismatch},          {"abc", RunErrorCode::TypeMismatch},
-        {"12ab", RunErrorCode::TypeMismatch},      {"1e3", RunErrorCode::TypeMismatch},
-        {"12.5", RunErrorCode::TypeMismatch},      {"2147483648", RunErrorCode::Overflow},
-        {"-2147483649", RunErrorCode::Overflow},   {"99999999999999999999999999", RunErrorCode::Overflow},
+        {"", RunErrorCode::TypeMismatch},        {"abc", RunErrorCode::TypeMismatch},
+        {"12ab", RunErrorCode::TypeMismatch},    {"1e3", RunErrorCode::TypeMismatch},
+        {"12.5", RunErrorCode::TypeMismatch},    {"2147483648", RunErrorCode::Overflow},
+        {"-2147483649", RunErrorCode::Overflow}, {"99999999999999999999999999", RunErrorCode::Overflow},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bound);
@@ -165,8 +165,9 @@ TEST(Workbench, SieveBoundsItCannotSieveAreTypedErrorsAndTheListIsShownAgain) {
         const char* bound;
         RunErrorCode code;
     };
-    for (const Case& c : {Case{"2147483647", RunErrorCode::Overflow}, Case{"-2", RunErrorCode::SubscriptOutOfRange},
-                          Case{"-2147483648", RunErrorCode::SubscriptOutOfRange}}) {
+    for (const Case& c :
+         {Case{"2147483647", RunErrorCode::Overflow}, Case{"-2", RunErrorCode::SubscriptOutOfRange},
+          Case{"-2147483648", RunErrorCode::SubscriptOutOfRange}}) {
         SCOPED_TRACE(c.bound);
         Form form(c.bound);
         form.Of(sieve).items = {"2", "3"};
@@ -189,9 +190,15 @@ TEST(Workbench, SmallBoundsListWhatTheirStepsAllow) {
         std::vector<std::string> items;
     };
     const Case cases[] = {
-        {8, "-1", {}},          {8, "0", {}},          {8, "1", {"2"}},
-        {8, "3", {"2", "3"}},   {8, "4", {"2", "3", "5"}}, {1, "1", {"1"}},
-        {1, "2", {"1", "2"}},   {6, "2", {"1"}},       {5, " 2,4 ", {"1", "2"}},
+        {8, "-1", {}},
+        {8, "0", {}},
+        {8, "1", {"2"}},
+        {8, "3", {"2", "3"}},
+        {8, "4", {"2", "3", "5"}},
+        {1, "1", {"1"}},
+        {1, "2", {"1", "2"}},
+        {6, "2", {"1"}},
+        {5, " 2,4 ", {"1", "2"}},
         {2, "-5", {}},
     };
     for (const Case& c : cases) {
@@ -210,7 +217,7 @@ TEST(Workbench, TestFunctions) {
         Boolean prime, primeRoot;
     };
     const Case cases[] = {
-        {1, True, True},   {2, True, True},   {3, True, True},   {4, False, False}, {9, False, False},
+        {1, True, True},    {2, True, True},    {3, True, True},  {4, False, False},    {9, False, False},
         {25, False, False}, {49, False, False}, {97, True, True}, {1001, False, False},
     };
     for (const Case& c : cases) {

@@ -30,11 +30,12 @@ TEST(xTimer, ReadingsConvertAsUnsigned64BitCounts) {
         double ms;
     };
     const Case cases[] = {
-        {0, 0xFFFF'FFFFLL, 4294967295.0},         // low half with its top bit set
-        {0, 0x1'0000'0000LL, 4294967296.0},       // high half 1
-        {0x7FFF'FFFFLL, 0x8000'0000LL, 1.0},      // across the low half's sign bit
-        {0xFFFF'FFFFLL, 0x1'0000'0001LL, 2.0},    // across the carry into the high half
-        {0x0000'0001'0000'0000LL, static_cast<std::int64_t>(0x8000'0001'0000'0000ULL), 9223372036854775808.0},  // high half's sign bit
+        {0, 0xFFFF'FFFFLL, 4294967295.0},       // low half with its top bit set
+        {0, 0x1'0000'0000LL, 4294967296.0},     // high half 1
+        {0x7FFF'FFFFLL, 0x8000'0000LL, 1.0},    // across the low half's sign bit
+        {0xFFFF'FFFFLL, 0x1'0000'0001LL, 2.0},  // across the carry into the high half
+        {0x0000'0001'0000'0000LL, static_cast<std::int64_t>(0x8000'0001'0000'0000ULL),
+         9223372036854775808.0},  // high half's sign bit
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ms);

@@ -30,9 +30,14 @@ TEST(PrimeTest, KnownAnswers) {
         bool passes;
     };
     const Case cases[] = {
-        {1, true},   {2, true},  {3, true},  {4, false},  {5, true},          {9, false},
-        {15, false}, {25, false}, {49, false}, {97, true}, {961, false},       {997, true},
-        {1001, false}, {kMax, true} /* 2^31 - 1 is prime */, {kMax - 1, false}, {46'337 * 46'337, false},
+        {1, true},         {2, true},
+        {3, true},         {4, false},
+        {5, true},         {9, false},
+        {15, false},       {25, false},
+        {49, false},       {97, true},
+        {961, false},      {997, true},
+        {1001, false},     {kMax, true} /* 2^31 - 1 is prime */,
+        {kMax - 1, false}, {46'337 * 46'337, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.n);

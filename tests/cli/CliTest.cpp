@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "Oracle.h"
 #include "RunProgram.h"
@@ -35,9 +34,9 @@ TEST(CliRunAll, JsonHasEveryStepWithItsItemCount) {
     const ProgramResult r = Cli("run all --bound 1000 --repeat 2 --format json");
     ASSERT_EQ(r.exitCode, 0);
     const nlohmann::json doc = nlohmann::json::parse(r.out);
-    const std::pair<const char*, int> expected[] = {{"dialog", 168}, {"1", 169}, {"2", 169}, {"3", 169},
-                                                    {"4", 169},      {"5", 169}, {"6", 168}, {"7", 168},
-                                                    {"8", 168},      {"reference", 168}};
+    const std::pair<const char*, int> expected[] = {
+        {"dialog", 168}, {"1", 169}, {"2", 169}, {"3", 169}, {"4", 169},
+        {"5", 169},      {"6", 168}, {"7", 168}, {"8", 168}, {"reference", 168}};
     ASSERT_EQ(doc["steps"].size(), std::size(expected));
     for (std::size_t k = 0; k < std::size(expected); ++k) {
         const nlohmann::json& step = doc["steps"][k];
@@ -99,7 +98,8 @@ TEST(CliRunStep, ListingsEndWhereTheirRuleSays) {
         ASSERT_EQ(r.exitCode, 0);
         std::vector<std::string> lines = Lines(r.out);
         ASSERT_FALSE(lines.empty());
-        EXPECT_TRUE(std::regex_match(lines.back(), std::regex("Zeitmessung: -?[0-9]+[.,][0-9]{2} ms"))) << lines.back();
+        EXPECT_TRUE(std::regex_match(lines.back(), std::regex("Zeitmessung: -?[0-9]+[.,][0-9]{2} ms")))
+            << lines.back();
         lines.pop_back();
         EXPECT_EQ(lines, c.items);
     }

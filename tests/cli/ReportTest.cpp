@@ -12,7 +12,8 @@ Report Sample() {
     Report report;
     report.steps.push_back({"8", "Berechnen mit mathematischem Grundsatz", "1000", 168,
                             Summarise({0.07, 0.08, 0.09}), Summarise({0.075, 0.085, 0.095})});
-    report.steps.push_back({"dialog", "Berechen \"in\" C++, quoted", "1000", 168, Summarise({1, 2}), Summarise({1.5})});
+    report.steps.push_back(
+        {"dialog", "Berechen \"in\" C++, quoted", "1000", 168, Summarise({1, 2}), Summarise({1.5})});
     report.growth.push_back({"8", "Berechnen mit mathematischem Grundsatz", {1.02, 0.999, 8}});
     return report;
 }

@@ -69,7 +69,8 @@ TEST(FitGrowth, SkipsPointsALogCannotTakeAndNeedsTwoBounds) {
 }
 
 TEST(GeometricBounds, SpacedEvenlyInLogAndEndingAtTo) {
-    EXPECT_EQ(GeometricBounds(1000, 10'000'000, 5), (std::vector<long long>{1000, 10000, 100000, 1000000, 10000000}));
+    EXPECT_EQ(GeometricBounds(1000, 10'000'000, 5),
+              (std::vector<long long>{1000, 10000, 100000, 1000000, 10000000}));
     EXPECT_EQ(GeometricBounds(1, 4, 8), (std::vector<long long>{1, 2, 3, 4}));  // duplicates dropped
     EXPECT_EQ(GeometricBounds(7, 7, 3), (std::vector<long long>{7}));
 }

@@ -2,13 +2,13 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 #include <array>
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
 
 #include "Form1.h"
 #include "Steps.h"
@@ -20,7 +20,8 @@ namespace {
 
 QStringList Items(const zandrel::qt::ListBox& list) {
     QStringList texts;
-    list.Model().Items().ForEach([&](std::string_view t) { texts << QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); });
+    list.Model().Items().ForEach(
+        [&](std::string_view t) { texts << QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); });
     return texts;
 }
 
@@ -81,11 +82,11 @@ private slots:
             QSKIP("the platform's logical DPI is not 96");
         }
         QCOMPARE(form.size(), QSize(630, 553));
-        QCOMPARE(form.List(4).geometry(), QRect(8, 8, 145, 173));       // panel 1
-        QCOMPARE(form.Text(3).geometry(), QRect(192, 192, 113, 19));    // panel 2
-        QCOMPARE(form.Command(1).geometry(), QRect(312, 216, 145, 33)); // panel 3
-        QCOMPARE(form.Textbla(1).geometry(), QRect(312, 256, 145, 19)); // under Command1
-        QCOMPARE(form.Label(8).geometry(), QRect(464, 464, 25, 17));    // panel 8
+        QCOMPARE(form.List(4).geometry(), QRect(8, 8, 145, 173));        // panel 1
+        QCOMPARE(form.Text(3).geometry(), QRect(192, 192, 113, 19));     // panel 2
+        QCOMPARE(form.Command(1).geometry(), QRect(312, 216, 145, 33));  // panel 3
+        QCOMPARE(form.Textbla(1).geometry(), QRect(312, 256, 145, 19));  // under Command1
+        QCOMPARE(form.Label(8).geometry(), QRect(464, 464, 25, 17));     // panel 8
         QCOMPARE(form.List(5).geometry().topLeft(), QPoint(8, 280));
     }
 
@@ -93,7 +94,8 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<int>("items");
         for (const auto& step : kSteps) {
-            QTest::addRow("step %d (Command%d)", step.step, step.command) << step.step << (step.step <= 5 ? 169 : 168);
+            QTest::addRow("step %d (Command%d)", step.step, step.command)
+                << step.step << (step.step <= 5 ? 169 : 168);
         }
     }
     void eachButtonFillsOnlyItsOwnPanel() {
@@ -161,7 +163,7 @@ private slots:
     // rule asks for or names the reason it cannot.
     void badInputTable_data() {
         QTest::addColumn<QString>("bound");
-        QTest::addColumn<int>("rootItems");  // step 5 (Command5); -1: the message below
+        QTest::addColumn<int>("rootItems");   // step 5 (Command5); -1: the message below
         QTest::addColumn<int>("sieveItems");  // step 8 (Command8)
         QTest::addColumn<QString>("message");
         const QString mismatch = QStringLiteral("Typen unverträglich");

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <primesieve.hpp>
 #include <string>
 #include <vector>
-
-#include <primesieve.hpp>
 
 namespace zandrel::test {
 
