@@ -16,12 +16,11 @@ public:
 
     std::string BoundText() const override { return m_boundText; }
     void AppendItem(std::string_view text) override { m_items.Append(text); }
-    void SetListVisible(bool visible) override { m_listVisible = visible; }
+    void SetListVisible(bool) override {}  // nothing to show
     void SetResultText(std::string_view text) override { m_resultText = text; }
 
     const ItemList& Items() const { return m_items; }
     const std::string& ResultText() const { return m_resultText; }
-    bool ListVisible() const { return m_listVisible; }
 
     /// Writes every item, one per line, through a large buffer.
     void WriteItems(std::FILE* out) const;
@@ -30,7 +29,6 @@ private:
     std::string m_boundText;
     ItemList m_items;
     std::string m_resultText;
-    bool m_listVisible = true;
 };
 
 }  // namespace zandrel::cli

@@ -104,18 +104,6 @@ std::vector<std::string> StepNames() {
     return names;
 }
 
-std::vector<const StepDef*> ExpandSteps(const std::vector<std::string>& names) {
-    std::vector<const StepDef*> steps;
-    for (const std::string& name : names) {
-        if (name == "all") {
-            for (const StepDef& s : AllSteps()) steps.push_back(&s);
-        } else if (const StepDef* s = FindStep(name)) {
-            steps.push_back(s);
-        }
-    }
-    return steps;
-}
-
 Timing RunStep(const StepDef& step, Panel& panel, const bench::NumberFormat& format) {
     if (step.name == "dialog") return RunDialog(panel);
     if (step.name == "reference") return RunReference(panel, format);

@@ -32,9 +32,6 @@ const StepDef* FindStep(std::string_view name);
 /// Names accepted on the command line: the steps and "all".
 std::vector<std::string> StepNames();
 
-/// Expands "all" and keeps the order given; names must be valid.
-std::vector<const StepDef*> ExpandSteps(const std::vector<std::string>& names);
-
 /// One run's times in milliseconds: by the program's own timing (the dialog's
 /// whole-millisecond ticks, the workbench's stopwatch; for the reference, the
 /// steady clock) and by the steady clock around the whole search.
