@@ -12,11 +12,22 @@ namespace zandrel::cli {
 
 std::vector<Selected> SelectSteps(const std::vector<std::string>& names) {
     std::vector<Selected> selected;
+    // Each step once, at its first place; naming it anywhere exempts it from
+    // what "all" leaves out.
+    auto add = [&selected](const StepDef* step, bool fromAll) {
+        for (Selected& s : selected) {
+            if (s.step == step) {
+                s.fromAll = s.fromAll && fromAll;
+                return;
+            }
+        }
+        selected.push_back({step, fromAll});
+    };
     for (const std::string& name : names) {
         if (name == "all") {
-            for (const StepDef& s : AllSteps()) selected.push_back({&s, true});
+            for (const StepDef& s : AllSteps()) add(&s, true);
         } else if (const StepDef* s = FindStep(name)) {
-            selected.push_back({s, false});
+            add(s, false);
         }
     }
     return selected;

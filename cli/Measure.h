@@ -16,7 +16,8 @@ struct Selected {
     bool fromAll;
 };
 
-/// Expands "all" (dialog, 1 ... 8, reference) and keeps the order given.
+/// Expands "all" (dialog, 1 ... 8, reference) and keeps the order given,
+/// each step once.
 std::vector<Selected> SelectSteps(const std::vector<std::string>& names);
 
 /// Steps 1 to 4 try every divisor (or every divisor up to the first): their

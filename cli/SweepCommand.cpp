@@ -84,9 +84,7 @@ int RunSweep(const SweepOptions& options) {
                 ys.push_back(r.clock.median);
             }
         }
-        bool seen = false;
-        for (const GrowthRecord& g : report.growth) seen = seen || g.step == s.step->name;
-        if (const auto fit = FitGrowth(xs, ys); fit && !seen) {
+        if (const auto fit = FitGrowth(xs, ys)) {
             report.growth.push_back({s.step->name, s.step->caption, *fit});
         }
     }

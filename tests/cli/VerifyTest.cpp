@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "Measure.h"
 #include "Oracle.h"
 #include "StepCatalog.h"
 #include "Verify.h"
@@ -60,6 +61,33 @@ TEST(VerifyPanel, CatchesWrongListings) {
         if (panel.FirstDifference()) {
             EXPECT_EQ(panel.FirstDifference()->item, l.at);
         }
+    }
+}
+
+TEST(SelectSteps, EachStepOnceAndNamingItExemptsItFromAll) {
+    struct Case {
+        std::vector<std::string> names;
+        std::vector<std::string> steps;
+        std::vector<std::string> fromAll;
+    };
+    const Case cases[] = {
+        {{"5", "dialog", "5"}, {"5", "dialog"}, {}},
+        {{"8", "all"},
+         {"8", "dialog", "1", "2", "3", "4", "5", "6", "7", "reference"},
+         {"dialog", "1", "2", "3", "4", "5", "6", "7", "reference"}},
+        {{"all", "3"},
+         {"dialog", "1", "2", "3", "4", "5", "6", "7", "8", "reference"},
+         {"dialog", "1", "2", "4", "5", "6", "7", "8", "reference"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> steps;
+        std::vector<std::string> fromAll;
+        for (const Selected& s : SelectSteps(c.names)) {
+            steps.push_back(s.step->name);
+            if (s.fromAll) fromAll.push_back(s.step->name);
+        }
+        EXPECT_EQ(steps, c.steps);
+        EXPECT_EQ(fromAll, c.fromAll);
     }
 }
 
